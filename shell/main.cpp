@@ -1,0 +1,23 @@
+#include "Helpers.h"
+#include "SystemInfo.h"
+#include "WidgetPrompter.h"
+#include "WorkWindows.h"
+#include "frmmain.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    SetShortDateFormat();
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(ApplicationTitle);
+    WidgetPrompter prompter;
+    SetPrompter(&prompter);
+    RegisterWorkWindows();
+
+    Tfrm_main mainWindow;
+    mainWindow.show();
+    const int result = QApplication::exec();
+    SetPrompter(nullptr);
+    return result;
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "ScriptedPrompter.h"
+
+#include <QTemporaryDir>
+
+// Everything a test needs around the code under test: a temporary program folder that
+// SystemInfo points at, settings kept in a temporary folder, and the scripted prompter
+// installed for the lifetime of the environment.
+class TestEnvironment {
+public:
+    TestEnvironment();
+    ~TestEnvironment();
+    TestEnvironment(const TestEnvironment&) = delete;
+    TestEnvironment& operator=(const TestEnvironment&) = delete;
+
+    // The program folder, ending in '/'.
+    QString programFolder() const;
+    // Source tree and assembled program folder of the build under test.
+    static QString sourceDir();
+    static QString appDir();
+
+    ScriptedPrompter prompter;
+
+private:
+    QTemporaryDir folder_;
+};
