@@ -3,12 +3,10 @@
 #include <QCursor>
 #include <QGuiApplication>
 
-BusyCursor::BusyCursor()
-{
+BusyCursor::BusyCursor() {
     QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
 }
 
-BusyCursor::~BusyCursor()
-{
+BusyCursor::~BusyCursor() {
     QGuiApplication::restoreOverrideCursor();
 }

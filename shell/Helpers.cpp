@@ -10,24 +10,19 @@
 #include <QUuid>
 
 ConversionError::ConversionError(const QString& message)
-    : std::runtime_error(message.toStdString())
-{
-}
+    : std::runtime_error(message.toStdString()) {}
 
-QString ConversionError::message() const
-{
+QString ConversionError::message() const {
     return QString::fromStdString(what());
 }
 
 namespace {
 
-
 QString shortDateFormat = QStringLiteral("yyyy-MM-dd");
 
 // Parses year-month-day joined by '-' the way the short-date format reads them: one or
 // more digits per part.
-QDate parseDashedDate(const QString& text)
-{
+QDate parseDashedDate(const QString& text) {
     const QStringList parts = text.split(QLatin1Char('-'));
     if (parts.size() == 3) {
         bool okY = false, okM = false, okD = false;
@@ -41,52 +36,44 @@ QDate parseDashedDate(const QString& text)
     throw ConversionError(QStringLiteral("'%1' is not a valid date").arg(text));
 }
 
-bool startsCompact(const QString& text)
-{
+bool startsCompact(const QString& text) {
     const int dash = text.indexOf(QLatin1Char('-'));
     return dash < 0 || dash < 4;
 }
 
 // Byte width of each character of text in GBK; a surrogate pair is one character.
-int gbkWidth(QStringView character)
-{
+int gbkWidth(QStringView character) {
     return int(GbkBytes(character.toString()).size());
 }
 
 } // namespace
 
 QString ReadSetting(const QString& appKey, const QString& section, const QString& name,
-                    const QString& defaultValue)
-{
+                    const QString& defaultValue) {
     QSettings settings(appKey, section);
     const QVariant value = settings.value(name);
     return value.isValid() ? value.toString() : defaultValue;
 }
 
 void WriteSetting(const QString& appKey, const QString& section, const QString& name,
-                  const QString& value)
-{
+                  const QString& value) {
     QSettings settings(appKey, section);
     settings.setValue(name, value);
 }
 
-QString PickStr(bool flag, const QString& a, const QString& b)
-{
+QString PickStr(bool flag, const QString& a, const QString& b) {
     return flag ? a : b;
 }
 
-QString RepeatStr(const QString& text, int count)
-{
+QString RepeatStr(const QString& text, int count) {
     return count > 0 ? text.repeated(count) : QString();
 }
 
-double ZeroIfTiny(double value)
-{
+double ZeroIfTiny(double value) {
     return qAbs(value) < 1e-8 ? 0.0 : value;
 }
 
-int CountOccurrences(const QString& text, const QString& part)
-{
+int CountOccurrences(const QString& text, const QString& part) {
     const QByteArray t = GbkBytes(text.trimmed());
     const QByteArray p = GbkBytes(part.trimmed());
     if (t.isEmpty() || p.isEmpty() || t.size() < p.size())
@@ -97,8 +84,7 @@ int CountOccurrences(const QString& text, const QString& part)
     return count;
 }
 
-double ParseAmount(const QString& text)
-{
+double ParseAmount(const QString& text) {
     QString t = text.trimmed();
     if (t.isEmpty())
         t = QStringLiteral("0");
@@ -110,8 +96,7 @@ double ParseAmount(const QString& text)
     return value;
 }
 
-int ParseCount(const QString& text)
-{
+int ParseCount(const QString& text) {
     QString t = text.trimmed();
     if (t.isEmpty())
         t = QStringLiteral("0");
@@ -123,23 +108,19 @@ int ParseCount(const QString& text)
     return value;
 }
 
-QString NewRecordId()
-{
+QString NewRecordId() {
     return QUuid::createUuid().toString(QUuid::Id128).toUpper();
 }
 
-void SetShortDateFormat()
-{
+void SetShortDateFormat() {
     shortDateFormat = QStringLiteral("yyyy-MM-dd");
 }
 
-QString ShortDateFormat()
-{
+QString ShortDateFormat() {
     return shortDateFormat;
 }
 
-QDate DateFromText(const QString& stored)
-{
+QDate DateFromText(const QString& stored) {
     const QString t = stored.trimmed();
     if (t.isEmpty() || t == QLatin1String("00000000") || t == QLatin1String("0000-00-00"))
         return QDate::currentDate();
@@ -147,8 +128,7 @@ QDate DateFromText(const QString& stored)
                            t.mid(6, 2));
 }
 
-QString DashedDate(const QString& text)
-{
+QString DashedDate(const QString& text) {
     const QString t = text.trimmed();
     if (t.isEmpty())
         return t;
@@ -157,33 +137,28 @@ QString DashedDate(const QString& text)
     return parseDashedDate(t).toString(QStringLiteral("yyyy-MM-dd"));
 }
 
-QString CompactDate(const QString& text)
-{
+QString CompactDate(const QString& text) {
     const QString t = text.trimmed();
     if (t.isEmpty() || startsCompact(t))
         return t;
     return parseDashedDate(t).toString(QStringLiteral("yyyyMMdd"));
 }
 
-QByteArray GbkBytes(const QString& text)
-{
+QByteArray GbkBytes(const QString& text) {
     QStringEncoder encoder("GBK");
     return encoder.encode(text);
 }
 
-QString FromGbkBytes(const QByteArray& bytes)
-{
+QString FromGbkBytes(const QByteArray& bytes) {
     QStringDecoder decoder("GBK");
     return decoder.decode(bytes);
 }
 
-int GbkLength(const QString& text)
-{
+int GbkLength(const QString& text) {
     return int(GbkBytes(text).size());
 }
 
-int LineCount(const QString& text, int width)
-{
+int LineCount(const QString& text, int width) {
     const int lineBytes = 2 * width;
     const int length = GbkLength(text);
     if (text.trimmed().isEmpty() || length <= lineBytes || lineBytes <= 0)
@@ -191,13 +166,11 @@ int LineCount(const QString& text, int width)
     return length / lineBytes + (length % lineBytes ? 1 : 0);
 }
 
-QString PadLines(const QString& text, int lineCount, int width)
-{
+QString PadLines(const QString& text, int lineCount, int width) {
     return text.trimmed() + RepeatStr(QStringLiteral("\r"), lineCount - LineCount(text, width));
 }
 
-void WrapText(const QString& text, int width, int& lineCount, QString& result)
-{
+void WrapText(const QString& text, int width, int& lineCount, QString& result) {
     const QString s = text.trimmed();
     lineCount = 1;
     result = s;
@@ -236,8 +209,7 @@ void WrapText(const QString& text, int width, int& lineCount, QString& result)
     }
 }
 
-QByteArray SubstituteBytes(const QByteArray& text, const QByteArray& alphabet)
-{
+QByteArray SubstituteBytes(const QByteArray& text, const QByteArray& alphabet) {
     QByteArray s = text;
     const qsizetype n = alphabet.size();
     for (qsizetype i = 1; i <= s.size(); ++i) {
@@ -256,26 +228,22 @@ QByteArray SubstituteBytes(const QByteArray& text, const QByteArray& alphabet)
     return s;
 }
 
-QString SubstituteChars(const QString& text, const QString& alphabet)
-{
+QString SubstituteChars(const QString& text, const QString& alphabet) {
     return FromGbkBytes(SubstituteBytes(GbkBytes(text), GbkBytes(alphabet)));
 }
 
-bool RemoveFolder(const QString& path)
-{
+bool RemoveFolder(const QString& path) {
     QDir dir(path);
     return !path.isEmpty() && dir.exists() && dir.removeRecursively();
 }
 
-bool EnsureFolder(const QString& path, bool removeFirst)
-{
+bool EnsureFolder(const QString& path, bool removeFirst) {
     if (QDir(path).exists())
         return removeFirst ? RemoveFolder(path) : true;
     return QDir().mkdir(path);
 }
 
-bool NumericKeyAccepted(const QString& text, int caret, bool allowMinus, int decimals, QChar key)
-{
+bool NumericKeyAccepted(const QString& text, int caret, bool allowMinus, int decimals, QChar key) {
     if (key == QChar(13) || key == QChar(8))
         return true;
     const int p = int(text.indexOf(QLatin1Char('.'))) + 1; // 1-based; 0 when none
@@ -288,8 +256,7 @@ bool NumericKeyAccepted(const QString& text, int caret, bool allowMinus, int dec
     return false;
 }
 
-QString ProgramFile(const QString& relative)
-{
+QString ProgramFile(const QString& relative) {
     QString path = SystemInfo.AppPath;
     const QStringList parts = relative.split(QLatin1Char('/'), Qt::SkipEmptyParts);
     for (qsizetype i = 0; i < parts.size(); ++i) {

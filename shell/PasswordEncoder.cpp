@@ -13,8 +13,7 @@ const QByteArray FinalAlphabet = QByteArrayLiteral("V8AEPDNC6R7TXX09SKWUM4ZLI4PB
 
 } // namespace
 
-QString EncodePassword(int userNumber, const QString& userName, const QString& password)
-{
+QString EncodePassword(int userNumber, const QString& userName, const QString& password) {
     Q_UNUSED(userNumber)
     QByteArray t = GbkBytes(password.toUpper()) + GbkBytes(userName.toUpper());
     const QByteArray personal = t.size() < 35 ? t + FillerKey.left(35 - t.size()) : t;

@@ -6,18 +6,15 @@ namespace {
 Prompter* installedPrompter = nullptr;
 }
 
-void SetPrompter(Prompter* prompter)
-{
+void SetPrompter(Prompter* prompter) {
     installedPrompter = prompter;
 }
 
-Prompter* CurrentPrompter()
-{
+Prompter* CurrentPrompter() {
     return installedPrompter;
 }
 
-int AskBox(const QString& text, const QString& caption, int flags)
-{
+int AskBox(const QString& text, const QString& caption, int flags) {
     if (installedPrompter)
         return installedPrompter->messageBox(text, caption, flags);
     qWarning().noquote() << caption << text;

@@ -7,16 +7,16 @@
 // evaluation year chosen at login, the applicant selected in the dossier and the mode
 // in which a work window has been opened. Filled by the shell, read by every window.
 
-enum class DbKind : quint8 { Access = 0, SqlServer = 1, Oracle = 2 };
+enum class TDbKind : quint8 { Access = 0, SqlServer = 1, Oracle = 2 };
 
 struct Tsysteminfo {
-    DbKind DbKind = DbKind::Access;
+    TDbKind DbKind = TDbKind::Access;
     QString Server;
     QString DbUser;
     QString DbPassword;
-    QString DbPath;    // Access: full path of the database file; servers: catalog name
+    QString DbPath; // Access: full path of the database file; servers: catalog name
     qint32 AuthMode = 1;
-    QString AppPath;   // folder of the executable, always ending in exactly one '/'
+    QString AppPath; // folder of the executable, always ending in exactly one '/'
     QString DbExt;
 };
 
@@ -53,7 +53,7 @@ inline constexpr quint8 AccountingCase = 30;
 
 // 1 gives Access, 2 SQL Server, 3 Oracle; any other number gives a kind that no
 // connection form knows.
-DbKind DbKindFromNumber(int number);
+TDbKind DbKindFromNumber(int number);
 
 // Start-up initialisation: fills SystemInfo for a program whose executable lies in
 // executableDir.

@@ -5,25 +5,21 @@
 #include <QHash>
 
 namespace {
-QHash<quint8, WorkWindowOpener>& openers()
-{
+QHash<quint8, WorkWindowOpener>& openers() {
     static QHash<quint8, WorkWindowOpener> registry;
     return registry;
 }
 } // namespace
 
-void RegisterWorkWindow(quint8 windowMode, WorkWindowOpener opener)
-{
+void RegisterWorkWindow(quint8 windowMode, WorkWindowOpener opener) {
     openers().insert(windowMode, std::move(opener));
 }
 
-void UnregisterWorkWindows()
-{
+void UnregisterWorkWindows() {
     openers().clear();
 }
 
-bool OpenWorkWindow(quint8 windowMode, QWidget* owner)
-{
+bool OpenWorkWindow(quint8 windowMode, QWidget* owner) {
     WindowMode = windowMode;
     const auto found = openers().constFind(windowMode);
     if (found == openers().constEnd())

@@ -20,8 +20,7 @@ void UnregisterWorkWindows();
 bool OpenWorkWindow(quint8 windowMode, QWidget* owner);
 
 // The usual opener: creates a W with the owner as parent, runs it modally and frees it.
-template <class W> void OpenModal(QWidget* owner)
-{
+template <class W> void OpenModal(QWidget* owner) {
     const std::unique_ptr<W> window = std::make_unique<W>(owner);
     window->exec();
 }

@@ -1,21 +1,18 @@
 #include "Helpers.h"
 #include "SystemInfo.h"
 #include "WidgetPrompter.h"
-#include "WorkWindows.h"
 #include "frmmain.h"
 
 #include <QApplication>
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     SetShortDateFormat();
     QApplication app(argc, argv);
     QApplication::setApplicationName(ApplicationTitle);
     WidgetPrompter prompter;
     SetPrompter(&prompter);
-    RegisterWorkWindows();
 
-    Tfrm_main mainWindow;
+    Tfrm_main mainWindow(QApplication::applicationDirPath());
     mainWindow.show();
     const int result = QApplication::exec();
     SetPrompter(nullptr);

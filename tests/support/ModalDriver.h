@@ -14,8 +14,7 @@ int RunModal(QDialog& dialog, const std::function<void()>& steps);
 void WhenModalShown(const std::function<void(QDialog*)>& steps);
 
 // Finds a named child and fails the running test when it is missing.
-template <class T> T* Child(const QObject* parent, const QString& name)
-{
+template <class T> T* Child(const QObject* parent, const QString& name) {
     T* child = parent->findChild<T*>(name);
     if (!child)
         qFatal("no child %s named %s", T::staticMetaObject.className(), qPrintable(name));

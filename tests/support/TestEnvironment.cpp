@@ -1,12 +1,12 @@
 #include "TestEnvironment.h"
 
 #include "SystemInfo.h"
+#include "Termination.h"
 
 #include <QDir>
 #include <QSettings>
 
-TestEnvironment::TestEnvironment()
-{
+TestEnvironment::TestEnvironment() {
     const QString settingsFolder = folder_.filePath(QStringLiteral("settings"));
     QDir().mkpath(settingsFolder);
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder);
@@ -19,24 +19,22 @@ TestEnvironment::TestEnvironment()
     CurrentWorkKind.clear();
     WindowMode = WindowModes::Dossier;
     SetPrompter(&prompter);
+    SetTerminationHandler([this] { ++terminationRequests; });
 }
 
-TestEnvironment::~TestEnvironment()
-{
+TestEnvironment::~TestEnvironment() {
+    SetTerminationHandler(nullptr);
     SetPrompter(nullptr);
 }
 
-QString TestEnvironment::programFolder() const
-{
+QString TestEnvironment::programFolder() const {
     return SystemInfo.AppPath;
 }
 
-QString TestEnvironment::sourceDir()
-{
+QString TestEnvironment::sourceDir() {
     return qEnvironmentVariable("LEDGEREV_SOURCE_DIR");
 }
 
-QString TestEnvironment::appDir()
-{
+QString TestEnvironment::appDir() {
     return qEnvironmentVariable("LEDGEREV_APP_DIR");
 }

@@ -21,6 +21,8 @@ public:
     static QString appDir();
 
     ScriptedPrompter prompter;
+    // How often the code under test asked the application to end.
+    int terminationRequests = 0;
 
 private:
     QTemporaryDir folder_;

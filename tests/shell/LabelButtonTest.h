@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QObject>
+
+class LabelButtonTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void clickOnlyWhenReleasedInside();
+    void groupedButtons();
+    void hotCaptionAndGlyphFrame();
+};
