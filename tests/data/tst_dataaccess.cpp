@@ -76,6 +76,8 @@ private Q_SLOTS:
     void openQueryFailure_data();
     void openQueryFailure();
     void blankStatements();
+    void serverKindsCannotOpen_data();
+    void serverKindsCannotOpen();
     void execSqlFailureChangesNothing_data();
     void execSqlFailureChangesNothing();
     void execSqlListIsAllOrNothing();
@@ -168,6 +170,27 @@ void TestDataAccess::blankStatements() {
     QCOMPARE(number, -1);
     QVERIFY(env_->prompter.messages.isEmpty());
     QVERIFY(!QFile::exists(SystemInfo.DbPath));
+}
+
+void TestDataAccess::serverKindsCannotOpen_data() {
+    QTest::addColumn<int>("kind");
+    QTest::newRow("server") << int(TDbKind::SqlServer);
+    QTest::newRow("oracle") << int(TDbKind::Oracle);
+    QTest::newRow("unknown") << 7;
+}
+
+void TestDataAccess::serverKindsCannotOpen() {
+    // Only the local file kind has an engine here; the others fail like any failing open,
+    // even though a file of that name exists.
+    QFETCH(int, kind);
+    SystemInfo.DbKind = static_cast<TDbKind>(kind);
+    TDataPacket packet;
+    QVERIFY(!OpenQuery(SelectSql(u"*"_s, u"t_area"_s, QString()), packet));
+    QCOMPARE(env_->prompter.messages.size(), 1);
+    QVERIFY(!ExecSql(u"delete from t_area"_s));
+    QCOMPARE(env_->prompter.messages.size(), 1);
+    DirectDatabase direct;
+    QVERIFY(direct.count(u"t_area"_s) > 0);
 }
 
 void TestDataAccess::execSqlFailureChangesNothing_data() {
