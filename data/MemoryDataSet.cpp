@@ -178,12 +178,15 @@ std::optional<TField> TMemoryDataSet::FindField(const QString& name) {
 }
 
 const QVariant* TMemoryDataSet::currentValue(qsizetype column) const {
-    if (current_ < 0 || current_ >= rows_.size())
+    // A field handed out before the data set was reloaded with fewer columns reads null.
+    if (current_ < 0 || current_ >= rows_.size() || column >= fieldNames_.size())
         return nullptr;
     return &rows_.at(current_).values.at(column);
 }
 
 void TMemoryDataSet::assign(qsizetype column, const QVariant& value) {
+    if (column >= fieldNames_.size())
+        throw DatabaseError(QStringLiteral("数据集中已没有这个字段。"));
     if (state_ == State::Browse || current_ < 0)
         throw DatabaseError(QStringLiteral("数据集不在编辑或追加状态，字段“%1”不能赋值。")
                                 .arg(fieldNames_.at(column)));

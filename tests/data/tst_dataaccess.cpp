@@ -10,7 +10,9 @@
 #include "TestDatabase.h"
 #include "TestEnvironment.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSqlDatabase>
 #include <QTest>
 #include <memory>
@@ -76,6 +78,8 @@ private Q_SLOTS:
     void openQueryFailure_data();
     void openQueryFailure();
     void blankStatements();
+    void unusualFileNames_data();
+    void unusualFileNames();
     void serverKindsCannotOpen_data();
     void serverKindsCannotOpen();
     void execSqlFailureChangesNothing_data();
@@ -170,6 +174,33 @@ void TestDataAccess::blankStatements() {
     QCOMPARE(number, -1);
     QVERIFY(env_->prompter.messages.isEmpty());
     QVERIFY(!QFile::exists(SystemInfo.DbPath));
+}
+
+void TestDataAccess::unusualFileNames_data() {
+    QTest::addColumn<QString>("relative");
+    QTest::newRow("chinese, blanks") << u"数据上报/张三等2人.mdb"_s;
+    QTest::newRow("url characters") << u"a#b?c%20d/e&f.mdb"_s;
+    QTest::newRow("quote and semicolon") << u"O'Neil;x=1/da;ta.mdb"_s;
+}
+
+void TestDataAccess::unusualFileNames() {
+    QFETCH(QString, relative);
+    SystemInfo.DbPath = env_->programFolder() + relative;
+    QVERIFY(CreateTestDatabase(DatabaseContent::WithCodeTables));
+    QVERIFY(ExecSql(InsertSql(u"t_set"_s, u"f_bj,f_value"_s, u"'version','0'"_s)));
+    TDataPacket packet;
+    QVERIFY(OpenQuery(SelectSql(u"f_value"_s, u"t_set"_s, QString()), packet));
+    QCOMPARE(packet.rows.size(), 1);
+    QVERIFY(env_->prompter.messages.isEmpty());
+    // Nothing was opened or created under a name cut short at a special character: the
+    // program folder holds the database made by init() and the new file's folder only.
+    QStringList expected = {u"database"_s, relative.section(u'/', 0, 0)};
+    expected.sort();
+    QCOMPARE(
+        QDir(env_->programFolder()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries, QDir::Name),
+        expected);
+    QCOMPARE(QDir(QFileInfo(SystemInfo.DbPath).absolutePath()).entryList(QDir::Files),
+             QStringList({relative.section(u'/', 1)}));
 }
 
 void TestDataAccess::serverKindsCannotOpen_data() {
