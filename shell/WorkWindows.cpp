@@ -1,29 +1,27 @@
 #include "WorkWindows.h"
 
-#include "SystemInfo.h"
-
 #include <QHash>
 
 namespace {
-QHash<quint8, WorkWindowOpener>& openers() {
-    static QHash<quint8, WorkWindowOpener> registry;
+QHash<QString, WorkWindowOpener>& openers() {
+    static QHash<QString, WorkWindowOpener> registry;
     return registry;
 }
 } // namespace
 
-void RegisterWorkWindow(quint8 windowMode, WorkWindowOpener opener) {
-    openers().insert(windowMode, std::move(opener));
+void RegisterWorkWindow(const QString& className, WorkWindowOpener opener) {
+    openers().insert(className, std::move(opener));
 }
 
 void UnregisterWorkWindows() {
     openers().clear();
 }
 
-bool OpenWorkWindow(quint8 windowMode, QWidget* owner) {
-    WindowMode = windowMode;
-    const auto found = openers().constFind(windowMode);
+bool OpenWorkWindow(const QString& className, QWidget* owner) {
+    const auto found = openers().constFind(className);
     if (found == openers().constEnd())
         return false;
+    // A copy: the opener may run a modal loop during which the registry changes.
     const WorkWindowOpener opener = found.value();
     opener(owner);
     return true;

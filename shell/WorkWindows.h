@@ -1,23 +1,23 @@
 #pragma once
 
-#include <QDialog>
-#include <QtGlobal>
+#include <QString>
 #include <functional>
 #include <memory>
 
 class QWidget;
 
-// Opens the work window for a WindowMode code, owned by the given window, modally; the
-// window is freed when it returns, also when it ends with an error.
+// Opens a work window owned by the given window, modally; the window is freed when it
+// returns, also when it ends with an error.
 using WorkWindowOpener = std::function<void(QWidget* owner)>;
 
-// The program wires each work window to its mode code at start; a code without a window
-// opens nothing.
-void RegisterWorkWindow(quint8 windowMode, WorkWindowOpener opener);
+// The program wires each work window class (by its class name, "Tfrm_grzl") to an opener
+// at start; a window that is not wired opens nothing. Openers leave WindowMode alone: the
+// caller sets it before opening.
+void RegisterWorkWindow(const QString& className, WorkWindowOpener opener);
 void UnregisterWorkWindows();
 
-// Sets WindowMode, then opens the window registered for it. Returns whether one was.
-bool OpenWorkWindow(quint8 windowMode, QWidget* owner);
+// Opens the window registered under the class name. Returns whether one was.
+bool OpenWorkWindow(const QString& className, QWidget* owner);
 
 // The usual opener: creates a W with the owner as parent, runs it modally and frees it.
 template <class W> void OpenModal(QWidget* owner) {

@@ -263,30 +263,35 @@ void Tfrm_main::FormActivate() {
 }
 
 void Tfrm_main::DispatchCommand(int command) {
+    // Sets the mode, then opens the window: the window reads the mode while it is built.
+    const auto open = [this](quint8 mode, const QString& window) {
+        WindowMode = mode;
+        OpenWorkWindow(window, this);
+    };
     switch (command) {
     case 1:
-        OpenWorkWindow(WindowModes::Users, this);
+        open(WindowModes::Users, QStringLiteral("Tfrm_yhgl"));
         break;
     case 2:
-        OpenWorkWindow(WindowModes::AreaCodes, this);
+        open(WindowModes::AreaCodes, QStringLiteral("Tfrm_yhgl"));
         break;
     case 3:
-        OpenWorkWindow(WindowModes::EducationCodes, this);
+        open(WindowModes::EducationCodes, QStringLiteral("Tfrm_yhgl"));
         break;
     case 4:
-        OpenWorkWindow(WindowModes::UnitCategoryCodes, this);
+        open(WindowModes::UnitCategoryCodes, QStringLiteral("Tfrm_yhgl"));
         break;
     case 5:
         TerminateApplication();
         break;
     case 11:
-        OpenWorkWindow(WindowModes::Dossier, this);
+        open(WindowModes::Dossier, QStringLiteral("Tfrm_grzl"));
         break;
     case 51:
-        OpenWorkWindow(WindowModes::Export, this);
+        open(WindowModes::Export, QStringLiteral("Tfrm_dataoutOrin"));
         break;
     case 52:
-        OpenWorkWindow(WindowModes::Import, this);
+        open(WindowModes::Import, QStringLiteral("Tfrm_dataoutOrin"));
         break;
     default:
         break; // 21, 22, 31, 41, 42, 43: no action in this client

@@ -130,35 +130,46 @@ void MainWindowTest::dashboardLayout() {
 
 void MainWindowTest::commands_data() {
     QTest::addColumn<QString>("item");
-    QTest::addColumn<int>("mode"); // -1: no window opens
-    QTest::newRow("users") << "dxBtnyhgl" << 5;
-    QTest::newRow("areas") << "dxBtnarea" << 6;
-    QTest::newRow("education") << "dxBtneduset" << 8;
-    QTest::newRow("unit categories") << "dxBtndwlb" << 9;
-    QTest::newRow("dossier") << "dxBtngrzl" << 0;
-    QTest::newRow("export") << "dxBtndataout" << 19;
-    QTest::newRow("import") << "dxBtndatain" << 20;
+    QTest::addColumn<QString>("window"); // empty: no window opens
+    QTest::addColumn<int>("mode");
+    QTest::newRow("users") << "dxBtnyhgl"
+                           << "Tfrm_yhgl" << 5;
+    QTest::newRow("areas") << "dxBtnarea"
+                           << "Tfrm_yhgl" << 6;
+    QTest::newRow("education") << "dxBtneduset"
+                               << "Tfrm_yhgl" << 8;
+    QTest::newRow("unit categories") << "dxBtndwlb"
+                                     << "Tfrm_yhgl" << 9;
+    QTest::newRow("dossier") << "dxBtngrzl"
+                             << "Tfrm_grzl" << 0;
+    QTest::newRow("export") << "dxBtndataout"
+                            << "Tfrm_dataoutOrin" << 19;
+    QTest::newRow("import") << "dxBtndatain"
+                            << "Tfrm_dataoutOrin" << 20;
     for (const char* idle :
          {"dxBtnfirstsh", "dxBtnspec", "dxBtnmavin", "dxBtnmavinhz", "dxBtnpersonhz", "dxbthz"})
-        QTest::newRow(idle) << idle << -1;
+        QTest::newRow(idle) << idle << QString() << -1;
 }
 
 void MainWindowTest::commands() {
     QFETCH(QString, item);
+    QFETCH(QString, window);
     QFETCH(int, mode);
     TestEnvironment env;
-    Tfrm_main window(env.programFolder());
-    QList<int> opened;
-    for (quint8 code : {0, 2, 3, 4, 5, 6, 8, 9, 19, 20, 29, 30}) {
-        RegisterWorkWindow(code, [&opened, &window](QWidget* owner) {
-            QCOMPARE(owner, &window);
-            opened << WindowMode;
+    Tfrm_main mainWindow(env.programFolder());
+    QStringList opened;
+    for (const char* name : {"Tfrm_yhgl", "Tfrm_grzl", "Tfrm_dataoutOrin"}) {
+        const QString className = QLatin1String(name);
+        RegisterWorkWindow(className, [&opened, &mainWindow, className](QWidget* owner) {
+            QCOMPARE(owner, &mainWindow);
+            opened << className + QLatin1Char(' ') + QString::number(WindowMode);
         });
     }
     WindowMode = 77;
-    Child<QAction>(&window, item)->trigger();
+    Child<QAction>(&mainWindow, item)->trigger();
     UnregisterWorkWindows();
-    QCOMPARE(opened, mode < 0 ? QList<int>() : QList<int>({mode}));
+    QCOMPARE(opened, mode < 0 ? QStringList()
+                              : QStringList({window + QLatin1Char(' ') + QString::number(mode)}));
     if (mode < 0)
         QCOMPARE(WindowMode, quint8(77));
     QCOMPARE(env.terminationRequests, 0);
@@ -174,7 +185,7 @@ void MainWindowTest::exitCommandEndsTheProgram() {
     QCOMPARE(env.terminationRequests, 2);
     // The dashboard's dossier button dispatches command 11.
     QList<int> opened;
-    RegisterWorkWindow(WindowModes::Dossier, [&opened](QWidget*) { opened << WindowMode; });
+    RegisterWorkWindow(QStringLiteral("Tfrm_grzl"), [&opened](QWidget*) { opened << WindowMode; });
     WindowMode = 77;
     QTest::mouseClick(Child<TLabelButton>(&window, QStringLiteral("butDossier")), Qt::LeftButton,
                       {}, QPoint(5, 5));
