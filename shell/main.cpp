@@ -1,6 +1,8 @@
 #include "Helpers.h"
 #include "SystemInfo.h"
 #include "WidgetPrompter.h"
+#include "WorkWindows.h"
+#include "frmdataoutorin.h"
 #include "frmmain.h"
 
 #include <QApplication>
@@ -11,6 +13,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(ApplicationTitle);
     WidgetPrompter prompter;
     SetPrompter(&prompter);
+    RegisterWorkWindow(QStringLiteral("Tfrm_dataoutOrin"), &OpenModal<Tfrm_dataoutOrin>);
 
     Tfrm_main mainWindow(QApplication::applicationDirPath());
     mainWindow.show();
