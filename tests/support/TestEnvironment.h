@@ -1,12 +1,13 @@
 #pragma once
 
+#include "RecordingDocument.h"
 #include "ScriptedPrompter.h"
 
 #include <QTemporaryDir>
 
 // Everything a test needs around the code under test: a temporary program folder that
 // SystemInfo points at, settings kept in a temporary folder, and the scripted prompter
-// installed for the lifetime of the environment.
+// and the recording document viewer installed for the lifetime of the environment.
 class TestEnvironment {
 public:
     TestEnvironment();
@@ -21,6 +22,8 @@ public:
     static QString appDir();
 
     ScriptedPrompter prompter;
+    // Records the documents that would be opened for the user, instead of opening them.
+    RecordingViewer viewer;
     // How often the code under test asked the application to end.
     int terminationRequests = 0;
 
