@@ -6,6 +6,7 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QEvent>
 #include <QFileInfo>
 #include <QFileSystemModel>
 #include <QHeaderView>
@@ -13,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStorageInfo>
 #include <QTreeView>
 #include <algorithm>
@@ -89,11 +91,21 @@ Tfrm_path::Tfrm_path(QWidget* parent)
     butquit->setObjectName(QStringLiteral("butquit"));
     butquit->setGeometry(270, 294, 75, 25);
 
+    dir1->installEventFilter(this);
+    dir1->viewport()->installEventFilter(this);
+    dir1->verticalScrollBar()->installEventFilter(this);
+
     connect(butok, &QPushButton::clicked, this, &Tfrm_path::butokClick);
     connect(butquit, &QPushButton::clicked, this, &Tfrm_path::butquitClick);
     connect(drive1, &QComboBox::currentIndexChanged, this, &Tfrm_path::drive1Change);
     connect(dir1->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &Tfrm_path::dir1Change);
+    // Folders are read in the background and arrive in batches that move the rows: keep
+    // the current folder in sight until the user takes over the tree.
+    connect(folders_, &QFileSystemModel::directoryLoaded, this, &Tfrm_path::keepFolderInSight,
+            Qt::QueuedConnection);
+    connect(folders_, &QFileSystemModel::layoutChanged, this, &Tfrm_path::keepFolderInSight,
+            Qt::QueuedConnection);
 
     FormCreate();
 }
@@ -147,6 +159,31 @@ void Tfrm_path::setFolder(const QString& folder) {
     }
     folder_ = folder;
     edtpath->setText(QDir::toNativeSeparators(folder_));
+}
+
+void Tfrm_path::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    keepFolderInSight();
+}
+
+void Tfrm_path::keepFolderInSight() {
+    const QModelIndex current = dir1->currentIndex();
+    if (userBrowsing_ || !current.isValid() || !isVisible())
+        return;
+    dir1->scrollTo(current, QAbstractItemView::PositionAtCenter);
+}
+
+bool Tfrm_path::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::Wheel:
+    case QEvent::KeyPress:
+        userBrowsing_ = true;
+        break;
+    default:
+        break;
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void Tfrm_path::butokClick() {

@@ -24,11 +24,18 @@ public:
 
     void done(int result) override;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 public Q_SLOTS:
     void butokClick();
     void butquitClick();
     void drive1Change(int index);
     void dir1Change(const QModelIndex& current);
+
+private Q_SLOTS:
+    void keepFolderInSight();
 
 private:
     void FormCreate();
@@ -45,4 +52,5 @@ private:
     QString valueName_;
     QString folder_;
     bool accepted_ = false;
+    bool userBrowsing_ = false;
 };
