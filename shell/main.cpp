@@ -3,6 +3,7 @@
 #include "WidgetPrompter.h"
 #include "WorkWindows.h"
 #include "frmdataoutorin.h"
+#include "frmgrzl.h"
 #include "frmmain.h"
 
 #include <QApplication>
@@ -14,6 +15,7 @@ int main(int argc, char* argv[]) {
     WidgetPrompter prompter;
     SetPrompter(&prompter);
     RegisterWorkWindow(QStringLiteral("Tfrm_dataoutOrin"), &OpenModal<Tfrm_dataoutOrin>);
+    RegisterWorkWindow(QStringLiteral("Tfrm_grzl"), &OpenModal<Tfrm_grzl>);
 
     Tfrm_main mainWindow(QApplication::applicationDirPath());
     mainWindow.show();
