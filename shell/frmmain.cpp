@@ -89,7 +89,7 @@ void Tfrm_main::buildMenus() {
         addCommandItem("dxBtnexit", QStringLiteral("退出"), "sysset", &Tfrm_main::dxBtnexitClick);
     QAction* firstsh = addCommandItem("dxBtnfirstsh", QStringLiteral("初级审核"), "firstsh",
                                       &Tfrm_main::dxBtnfirstshClick);
-    QAction* spec = addCommandItem("dxBtnspec", QStringLiteral("特殊审核"), "firstsh",
+    QAction* special = addCommandItem("dxBtnspec", QStringLiteral("特殊审核"), "firstsh",
                                    &Tfrm_main::dxBtnspecClick);
     QAction* mavin = addCommandItem("dxBtnmavin", QStringLiteral("专家审核"), "mavinsh",
                                     &Tfrm_main::dxBtnmavinClick);
@@ -140,7 +140,7 @@ void Tfrm_main::buildMenus() {
     };
     addSubMenu("dxSubsysset", QStringLiteral("系统设置(&S)"), {});
     addSubMenu("dxSubpersonsb", QStringLiteral("个人申报(&B)"), {grzl});
-    addSubMenu("dxSubfirstsh", QStringLiteral("初级审核(&F)"), {firstsh, spec});
+    addSubMenu("dxSubfirstsh", QStringLiteral("初级审核(&F)"), {firstsh, special});
     addSubMenu("dxSubmavinsh", QStringLiteral("专家评定(&M)"), {mavin});
     addSubMenu("dxSubgather", QStringLiteral("统计汇总(&H)"), {mavinhz, personhz, nullptr, bthz});
     addSubMenu("dxSubdata", QStringLiteral("数据管理(&W)"), {});

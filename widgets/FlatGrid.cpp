@@ -164,17 +164,17 @@ QTableWidgetItem* FlatGrid::itemAt(int row, int column) {
         return cell;
     const bool wasProgrammatic = std::exchange(programmatic_, true);
     cell = new QTableWidgetItem;
-    const GridColumn& spec = columns_.at(column);
+    const GridColumn& layout = columns_.at(column);
     Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
-    if (!spec.readOnly && spec.kind == GridColumn::Kind::Check)
+    if (!layout.readOnly && layout.kind == GridColumn::Kind::Check)
         flags |= Qt::ItemIsUserCheckable;
-    else if (!spec.readOnly && spec.kind != GridColumn::Kind::Button)
+    else if (!layout.readOnly && layout.kind != GridColumn::Kind::Button)
         flags |= Qt::ItemIsEditable;
     cell->setFlags(flags);
-    cell->setTextAlignment(spec.alignment);
-    if (spec.background.isValid())
-        cell->setBackground(spec.background);
-    if (spec.kind == GridColumn::Kind::Check)
+    cell->setTextAlignment(layout.alignment);
+    if (layout.background.isValid())
+        cell->setBackground(layout.background);
+    if (layout.kind == GridColumn::Kind::Check)
         cell->setCheckState(Qt::Unchecked);
     setItem(row, column, cell);
     programmatic_ = wasProgrammatic;
