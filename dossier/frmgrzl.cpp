@@ -15,6 +15,7 @@
 #include "WorkWindows.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QFrame>
 #include <QGridLayout>
@@ -155,6 +156,17 @@ void Tfrm_grzl::buildUi() {
     buildPickListGrid();
     buildFindPanel();
     setTabOrderOfPanel();
+
+    // Leaving the card box or the pass-certificate box for another control of this window;
+    // a message box or another program taking the focus is no exit.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
+        if (!now || now->window() != this || !isVisible())
+            return;
+        if (old == edtcard)
+            edtcardExit();
+        else if (old == edtKSHGZH)
+            edtKSHGZHExit();
+    });
 }
 
 QWidget* Tfrm_grzl::buildToolBar() {
@@ -454,7 +466,8 @@ QWidget* Tfrm_grzl::buildWorks() {
     dtlDBZ->setCellText(dtlDBZ->appendRow(), Works::Index, QStringLiteral("1"));
     dtlDBZ->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     fitRows(dtlDBZ, 1);
-    dtlDBZ->setFixedHeight(dtlDBZ->height() + 4);
+    // Room for the horizontal scroll bar under the single row.
+    dtlDBZ->setFixedHeight(dtlDBZ->height() + style()->pixelMetric(QStyle::PM_ScrollBarExtent));
     dtlWZ = named(new FlatGrid(ArticleColumns(), box), "dtlWZ");
     dtlWZ->horizontalHeader()->setVisible(false);
     dtlWZ->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -466,6 +479,15 @@ QWidget* Tfrm_grzl::buildWorks() {
     zzDel = named(new QPushButton(QStringLiteral("删一行"), box), "zzDel");
     for (auto [button, kind] : {std::pair{wzAdd, 2}, {wzDel, 2}, {zzAdd, 3}, {zzDel, 3}})
         button->setProperty("tag", kind);
+    connect(wzAdd, &QPushButton::clicked, this, &Tfrm_grzl::ClickAddRow);
+    connect(zzAdd, &QPushButton::clicked, this, &Tfrm_grzl::ClickAddRow);
+    connect(wzDel, &QPushButton::clicked, this, &Tfrm_grzl::wzDelClick);
+    connect(zzDel, &QPushButton::clicked, this, &Tfrm_grzl::zzDelClick);
+    for (FlatGrid* grid : {dtlDBZ, dtlWZ, dtlZZ})
+        connect(grid, &FlatGrid::buttonClicked, this, &Tfrm_grzl::dbzContentButtonClick);
+    connect(dtlDBZ, &FlatGrid::cellEdited, this, &Tfrm_grzl::dtlDBZEdited);
+    connect(dtlWZ, &FlatGrid::cellEdited, this, &Tfrm_grzl::dtlDBZEdited);
+    connect(dtlZZ, &FlatGrid::cellEdited, this, &Tfrm_grzl::dtlZZEdited);
 
     addGrid(dtlDBZ, QStringLiteral("代 表 作"), nullptr, nullptr);
     addGrid(dtlWZ, QStringLiteral("文    章"), wzAdd, wzDel);
@@ -678,6 +700,8 @@ bool Tfrm_grzl::SaveDossier(int mode) {
     EnsureOtherRow();
     SaveCaseTitle();
     SaveEducation();
+    for (int kind : {1, 2, 3})
+        SaveWorksKind(kind);
 
     if (mode == 0) {
         for (QPushButton* sheet : {sbut1, sbut2, sbut3, sbut4})
@@ -843,8 +867,4 @@ void Tfrm_grzl::sbut4Click() {
 
 void Tfrm_grzl::sbut5Click() {
     openSheet(WindowModes::AccountingCase, QStringLiteral("Tfrm_Edit"));
-}
-
-bool Tfrm_grzl::ValidateDossier(int) {
-    return true;
 }

@@ -44,9 +44,27 @@ public:
     void SaveCaseTitle();
     void LoadCaseTitle();
 
-    // Admission rules: true when the dossier may be written.
+    // Admission rules.
+    // True when the dossier may be written (mode 0 new, 1 stored); otherwise one rule has
+    // said why (a duplicate card may be followed by a missing field).
     bool ValidateDossier(int mode);
+    // True when every required field is filled; otherwise shows the first missing one.
+    bool CheckRequiredFields();
+    // Whether the score agrees with the pass certificate; puts the validity months of the
+    // examination into FieldValues 36 and 37. Raises ConversionError, with those positions
+    // left empty, when the certificate's year characters are not digits.
+    bool CheckExamCertificate(const QString& certificate, double score);
+    // The birth date held in a 15- or 18-character card number, today for other lengths.
+    // Raises ConversionError when the digits form no date.
+    static QDate BirthDateFromCard(const QString& card);
 
+public Q_SLOTS:
+    // Leaving the card box fills the birth date; leaving the pass-certificate box checks the
+    // certificate against the score.
+    void edtcardExit();
+    void edtKSHGZHExit();
+
+public:
     // Education grids.
     void ResetEducationGrids();
     void LoadEducation();
@@ -55,6 +73,14 @@ public:
     // Works grids.
     void LoadWorks();
     void ResetWorksGrids();
+    // Writes every complete row of a kind (1 representative work, 2 articles, 3 books);
+    // false when a row's date stopped it.
+    bool SaveWorksKind(int kind);
+    bool SaveWorksRow(int kind, int row);
+    void OpenWorkContent(int kind);
+    void AddWorksRow(int kind);
+    void DeleteWorksRow(int kind);
+    FlatGrid* worksGrid(int kind) const;
 
     // Pick lists and cascades.
     void InitPickLists();
@@ -98,6 +124,13 @@ public Q_SLOTS:
     void dtlXL1ChangeNode(int row);
     void dtlXL1Edited(int row, int column);
     void dtlXL2Edited(int row, int column);
+
+    void ClickAddRow();
+    void wzDelClick();
+    void zzDelClick();
+    void dbzContentButtonClick(int row, int column);
+    void dtlDBZEdited(int row, int column);
+    void dtlZZEdited(int row, int column);
 
     void butokClick();
     void butexitClick();

@@ -9,6 +9,7 @@ QString LoginUser;
 QString CurrentId;
 QString CurrentWorkIndex;
 QString CurrentWorkKind;
+QString WorkContentHint;
 quint8 WindowMode = WindowModes::Dossier;
 
 const QStringList DutyNames = {QStringLiteral("一般会计人员"), QStringLiteral("会计主管人员"),

@@ -27,6 +27,7 @@ extern QString LoginUser;        // never filled by this client
 extern QString CurrentId;        // f_id of the applicant selected in the dossier window
 extern QString CurrentWorkIndex; // f_index of the works row the editor opens
 extern QString CurrentWorkKind;  // f_bj of that row: "1", "2" or "3"
+extern QString WorkContentHint;  // hint line the works grids hand to the editor they open
 extern quint8 WindowMode;        // job of the work window about to be opened
 
 extern const QStringList DutyNames;

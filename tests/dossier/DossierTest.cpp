@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLineEdit>
+#include <QMap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
@@ -39,21 +40,32 @@ QString hexId(int n) {
     return QStringLiteral("%1").arg(n, 32, 16, QLatin1Char('0')).toUpper();
 }
 
-// Stores an applicant of the login year with the given name and card.
+// Stores an applicant of the login year with the given name and card, a title, a pass
+// certificate that agrees with the score and a complete representative work, so that a
+// save of the loaded dossier passes the admission rules. Extra columns override these.
 void storeApplicant(int n, const QString& name, const QString& card,
                     const QString& extraColumns = {}, const QVariantList& extraValues = {}) {
+    QMap<QString, QVariant> row = {{QStringLiteral("f_id"), hexId(n)},
+                                   {QStringLiteral("f_year"), Year},
+                                   {QStringLiteral("f_name"), name},
+                                   {QStringLiteral("f_cardid"), card},
+                                   {QStringLiteral("f_zcvalitime"), QStringLiteral("20000101")},
+                                   {QStringLiteral("f_result"), QStringLiteral("61.50")},
+                                   {QStringLiteral("f_hgzHao"), QStringLiteral("AB0512345")}};
+    const QStringList extras =
+        extraColumns.isEmpty() ? QStringList() : extraColumns.split(QLatin1Char(','));
+    for (qsizetype i = 0; i < extras.size(); ++i)
+        row.insert(extras[i], extraValues.value(i));
     DirectDatabase db;
-    QString columns = QStringLiteral("f_id,f_year,f_name,f_cardid");
-    QString marks = QStringLiteral("?,?,?,?");
-    QVariantList values = {hexId(n), Year, name, card};
-    if (!extraColumns.isEmpty()) {
-        columns += QLatin1Char(',') + extraColumns;
-        for (int i = 0; i < extraValues.size(); ++i)
-            marks += QStringLiteral(",?");
-        values += extraValues;
-    }
-    QVERIFY(
-        db.exec(QStringLiteral("insert into t_grzl(%1) values(%2)").arg(columns, marks), values));
+    QVERIFY(db.exec(QStringLiteral("insert into t_grzl(%1) values(%2)")
+                        .arg(row.keys().join(QLatin1Char(',')),
+                             QStringList(row.size(), QStringLiteral("?")).join(QLatin1Char(','))),
+                    row.values()));
+    QVERIFY(db.exec(
+        QStringLiteral(
+            "insert into t_art(f_id,f_year,f_index,f_subject,f_publication,f_pubtime,f_place,f_bj) "
+            "values(?,?,1,'代表作','<<会计研究>>','20200501','独著','1')"),
+        {hexId(n), Year}));
 }
 
 QStringList entries(const QComboBox* combo) {
@@ -74,9 +86,34 @@ void choose(QComboBox* combo, const QString& text) {
     Q_EMIT combo->activated(index);
 }
 
-void fillMinimalDossier(Tfrm_grzl& window, const QString& name, const QString& card) {
-    find<QLineEdit>(window, "edtname")->setText(name);
-    find<QLineEdit>(window, "edtcard")->setText(card);
+// Fills a dossier that passes the admission rules: the required fields, a graduation
+// date (which satisfies the education rule but is not stored), a pass certificate that
+// agrees with the score, and a complete representative work.
+void fillValidDossier(Tfrm_grzl& window, const QString& name, const QString& card) {
+    const QList<std::pair<const char*, QString>> texts = {
+        {"edtname", name},
+        {"edtcard", card},
+        {"edtworkdw", QStringLiteral("福建省某公司")},
+        {"edtpostalcode", QStringLiteral("350001")},
+        {"edtaddress", QStringLiteral("福州市鼓楼区")},
+        {"edttelephone", QStringLiteral("0591-8888888")},
+        {"edthandset", QStringLiteral("13900000000")},
+        {"edtzccode", QStringLiteral("ZC-001")},
+        {"edtNowBus", QStringLiteral("财务经理")},
+        {"edtresult", QStringLiteral("61.50")},
+        {"edtKSHGZH", QStringLiteral("AB0512345")},
+        {"edtkjhao", QStringLiteral("KJ-001")}};
+    for (const auto& [field, text] : texts)
+        find<QLineEdit>(window, field)->setText(text);
+    find<QDateEdit>(window, "dtpzctime")->setDate(QDate(2000, 1, 1));
+    find<FlatGrid>(window, "dtlXL1")
+        ->setCellText(0, Level::Graduated, QStringLiteral("1998-07-01"));
+    auto* work = find<FlatGrid>(window, "dtlDBZ");
+    work->setCellText(0, Works::Title, QStringLiteral("代表作"));
+    work->setCellText(0, Works::Publication, QStringLiteral("<<会计研究>>"));
+    work->setCellText(0, Works::Number, QStringLiteral("CN11-1078"));
+    work->setCellText(0, Works::Date, QStringLiteral("2020-05-01"));
+    work->setCellText(0, Works::Authorship, QStringLiteral("独著"));
 }
 
 } // namespace
@@ -97,6 +134,15 @@ private Q_SLOTS:
     void findByNameAndCard_data();
     void findByNameAndCard();
     void deletingTheOnlyApplicant();
+    void worksCellRules_data();
+    void worksCellRules();
+    void addWorksRowNumbering_data();
+    void addWorksRowNumbering();
+    void contentButtonStoresRowAndOpensEditor();
+    void contentButtonChecks_data();
+    void contentButtonChecks();
+    void worksDateRuleStopsOneGrid();
+    void deleteWorksRowAtOnce();
 };
 
 void DossierTest::yearWithoutApplicants() {
@@ -137,8 +183,8 @@ void DossierTest::firstSaveInsertsThenUpdates() {
         opened << QStringLiteral("cointrod %1 %2").arg(WindowMode).arg(CurrentId.size());
     });
     Tfrm_grzl window;
-    fillMinimalDossier(window, QStringLiteral("O'Neil \"张\"; --"),
-                       QStringLiteral("350102198001011234"));
+    fillValidDossier(window, QStringLiteral("O'Neil \"张\"; --"),
+                     QStringLiteral("350102198001011234"));
     find<QLineEdit>(window, "edt_Kjal")->setText(QStringLiteral(" 成本核算案例 "));
     QVERIFY(window.SaveDossier(window.saveMode()));
     QCOMPARE(window.saveMode(), 1);
@@ -228,8 +274,9 @@ void DossierTest::storedValuesAndDisplayRules() {
         db.rows(QStringLiteral("select f_trade,f_zcengagetime,f_kjzwxz,f_sex,f_ksyxstarttime,"
                                "f_ksyxendtime,f_dwxz,f_pgtj from t_grzl"))
             .value(0);
+    // The validity months are worked out again from the pass certificate at every save.
     QCOMPARE(row, QVariantList({QString(), QString(), QStringLiteral("-1"), QStringLiteral("女"),
-                                QStringLiteral("200605"), QStringLiteral("201105"),
+                                QStringLiteral("200501"), QStringLiteral("200712"),
                                 QStringLiteral("05"), QStringLiteral("01,03")}));
     // A companion row appears for an applicant that had none.
     QCOMPARE(db.count(QStringLiteral("t_grzlother")), 1);
@@ -243,7 +290,7 @@ void DossierTest::failingBasicDataIsReported() {
                                        "select raise(abort, 'refused'); end")));
     }
     Tfrm_grzl window;
-    fillMinimalDossier(window, QStringLiteral("张三"), QStringLiteral("350102198001011234"));
+    fillValidDossier(window, QStringLiteral("张三"), QStringLiteral("350102198001011234"));
     find<FlatGrid>(window, "dtlXL1")->setCellText(2, Level::School, QStringLiteral("厦门大学"));
     QVERIFY(!window.SaveDossier(window.saveMode()));
     QCOMPARE(window.saveMode(), 0);
@@ -350,7 +397,7 @@ void DossierTest::exceptionalAdmissionConditions() {
     QCOMPARE(grid->item(4, 2)->checkState(), Qt::Unchecked);
     picker->hidePopup();
 
-    fillMinimalDossier(window, QStringLiteral("张三"), QStringLiteral("350102198001011234"));
+    fillValidDossier(window, QStringLiteral("张三"), QStringLiteral("350102198001011234"));
     QVERIFY(window.SaveDossier(window.saveMode()));
     DirectDatabase db;
     QCOMPARE(db.value(QStringLiteral("select f_pgtj from t_grzl")).toString(),
@@ -454,7 +501,7 @@ void DossierTest::educationMappingAndEditing() {
 void DossierTest::educationRewrittenInOneTransaction() {
     Fixture fixture;
     Tfrm_grzl window;
-    fillMinimalDossier(window, QStringLiteral("张三"), QStringLiteral("350102198001011234"));
+    fillValidDossier(window, QStringLiteral("张三"), QStringLiteral("350102198001011234"));
     auto* levels = find<FlatGrid>(window, "dtlXL1");
     levels->setCellText(2, Level::School, QStringLiteral("厦门大学"));
     QVERIFY(window.SaveDossier(window.saveMode()));
@@ -563,6 +610,234 @@ void DossierTest::deletingTheOnlyApplicant() {
     DirectDatabase db;
     QCOMPARE(db.count(QStringLiteral("t_grzl")), 0);
     QCOMPARE(db.count(QStringLiteral("t_edu")), 0);
+}
+
+void DossierTest::worksCellRules_data() {
+    QTest::addColumn<QString>("grid");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("result");
+    QTest::newRow("journal") << "dtlDBZ" << int(Works::Publication) << " 中国会计 "
+                             << "<<中国会计>>";
+    QTest::newRow("journal half bracketed") << "dtlWZ" << int(Works::Publication) << "<<财务与会计"
+                                            << "<<财务与会计>>";
+    QTest::newRow("journal bracketed") << "dtlWZ" << int(Works::Publication) << "<<会计研究>>"
+                                       << "<<会计研究>>";
+    QTest::newRow("journal number") << "dtlWZ" << int(Works::Number) << "11-1234"
+                                    << "CN11-1234";
+    QTest::newRow("journal number with CN") << "dtlDBZ" << int(Works::Number) << "CN11-1234"
+                                            << "CN11-1234";
+    QTest::newRow("book title") << "dtlZZ" << int(Works::Title) << "成本会计"
+                                << "<<成本会计>>";
+    QTest::newRow("book number") << "dtlZZ" << int(Works::Number) << "7-5005-1234-5"
+                                 << "ISBN7-5005-1234-5";
+    QTest::newRow("book publisher untouched")
+        << "dtlZZ" << int(Works::Publication) << "中国财政经济出版社"
+        << "中国财政经济出版社";
+    QTest::newRow("article title untouched") << "dtlWZ" << int(Works::Title) << "论成本"
+                                             << "论成本";
+}
+
+void DossierTest::worksCellRules() {
+    QFETCH(QString, grid);
+    QFETCH(int, column);
+    QFETCH(QString, typed);
+    QFETCH(QString, result);
+    Fixture fixture;
+    Tfrm_grzl window;
+    auto* works = Child<FlatGrid>(&window, grid);
+    const int row = works->rowCount() > 0 ? 0 : works->appendRow();
+    works->setCellText(row, column, typed);
+    Q_EMIT works->cellEdited(row, column);
+    QCOMPARE(works->cellText(row, column), result);
+}
+
+void DossierTest::addWorksRowNumbering_data() {
+    QTest::addColumn<QStringList>("numbers");
+    QTest::addColumn<bool>("lastTitled");
+    QTest::addColumn<QString>("added"); // empty: no row added
+    QTest::newRow("no rows") << QStringList() << true << "1";
+    QTest::newRow("gap") << QStringLiteral("1,2,4").split(u',') << true << "3";
+    QTest::newRow("no gap") << QStringLiteral("1,2,3").split(u',') << true << "4";
+    QTest::newRow("last row untitled") << QStringList({QStringLiteral("1")}) << false << QString();
+}
+
+void DossierTest::addWorksRowNumbering() {
+    QFETCH(QStringList, numbers);
+    QFETCH(bool, lastTitled);
+    QFETCH(QString, added);
+    Fixture fixture;
+    Tfrm_grzl window;
+    auto* articles = find<FlatGrid>(window, "dtlWZ");
+    for (const QString& number : numbers) {
+        const int row = articles->appendRow();
+        articles->setCellText(row, Works::Index, number);
+        articles->setCellText(row, Works::Title, lastTitled ? QStringLiteral("题目") : QString());
+    }
+    find<QPushButton>(window, "wzAdd")->click();
+    if (added.isEmpty()) {
+        QCOMPARE(articles->rowCount(), numbers.size());
+        return;
+    }
+    QCOMPARE(articles->rowCount(), numbers.size() + 1);
+    const int last = articles->rowCount() - 1;
+    QCOMPARE(articles->cellText(last, Works::Index), added);
+    QCOMPARE(articles->cellText(last, Works::Publication), QStringLiteral("<<福建财会研究>>"));
+}
+
+void DossierTest::contentButtonStoresRowAndOpensEditor() {
+    Fixture fixture;
+    QStringList opened;
+    RegisterWorkWindow(QStringLiteral("Tfrm_Edit"), [&opened](QWidget*) {
+        opened << QStringList({QString::number(WindowMode), CurrentWorkIndex, CurrentWorkKind,
+                               WorkContentHint})
+                      .join(QLatin1Char('|'));
+    });
+    Tfrm_grzl window;
+    fillValidDossier(window, QStringLiteral("张三"), QStringLiteral("350102198001011234"));
+    QVERIFY(window.SaveDossier(window.saveMode()));
+    find<QPushButton>(window, "wzAdd")->click();
+    auto* articles = find<FlatGrid>(window, "dtlWZ");
+    articles->setCellText(0, Works::Title, QStringLiteral("论'内部控制'"));
+    articles->setCellText(0, Works::Date, QStringLiteral("2025-03-01"));
+    articles->setCurrentCell(0, Works::Content);
+    QTest::keyClick(articles, Qt::Key_Return);
+    // A provincial-journal article opens without a journal number.
+    QCOMPARE(opened, QStringList({QStringLiteral("0|1|2|提示：贴入内容")}));
+    DirectDatabase db;
+    QCOMPARE(
+        db.rows(QStringLiteral("select f_index,f_subject,f_publication,f_pubtime,f_bj,f_year from "
+                               "t_art where f_bj='2'")),
+        QList<QVariantList>({{1, QStringLiteral("论'内部控制'"), QStringLiteral("<<福建财会研究>>"),
+                              QStringLiteral("20250301"), QStringLiteral("2"), Year}}));
+
+    // A book shows its own hint; the stored text of the row is kept by the next save.
+    QVERIFY(db.exec(QStringLiteral("update t_art set f_art=? where f_bj='2'"),
+                    {QByteArray("stored text")}));
+    auto* books = find<FlatGrid>(window, "dtlZZ");
+    find<QPushButton>(window, "zzAdd")->click();
+    books->setCellText(0, Works::Title, QStringLiteral("<<成本会计>>"));
+    books->setCellText(0, Works::Publication, QStringLiteral("中国财政经济出版社"));
+    books->setCellText(0, Works::Number, QStringLiteral("ISBN7-5005-1234-5"));
+    books->setCurrentCell(0, Works::Title);
+    window.OpenWorkContent(3);
+    QCOMPARE(opened.last(), QStringLiteral("0|1|3|提示：只贴入简介和目录"));
+    QVERIFY(window.SaveDossier(window.saveMode()));
+    QCOMPARE(db.count(QStringLiteral("t_art")), 3); // representative work, article, book
+    QCOMPARE(db.value(QStringLiteral("select f_art from t_art where f_bj='2'")).toByteArray(),
+             QByteArray("stored text"));
+    QVERIFY(fixture.env.prompter.messages.isEmpty());
+    UnregisterWorkWindows();
+}
+
+void DossierTest::contentButtonChecks_data() {
+    QTest::addColumn<bool>("saved");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("journal");
+    QTest::addColumn<QString>("number");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("no title") << true << ""
+                              << "<<会计研究>>"
+                              << "CN11-1"
+                              << "标题没有，不能对内容操作";
+    QTest::newRow("no journal") << true << "论文"
+                                << ""
+                                << "CN11-1"
+                                << "刊物名称没有，不能对内容操作";
+    QTest::newRow("no number") << true << "论文"
+                               << "<<会计研究>>"
+                               << ""
+                               << "刊号没有，不能对内容操作";
+    QTest::newRow("never saved") << false << "论文"
+                                 << "<<会计研究>>"
+                                 << "CN11-1"
+                                 << "请先保存个人资料信息";
+}
+
+void DossierTest::contentButtonChecks() {
+    QFETCH(bool, saved);
+    QFETCH(QString, title);
+    QFETCH(QString, journal);
+    QFETCH(QString, number);
+    QFETCH(QString, message);
+    Fixture fixture;
+    int opened = 0;
+    RegisterWorkWindow(QStringLiteral("Tfrm_Edit"), [&opened](QWidget*) { ++opened; });
+    Tfrm_grzl window;
+    if (saved) {
+        fillValidDossier(window, QStringLiteral("张三"), QStringLiteral("350102198001011234"));
+        QVERIFY(window.SaveDossier(window.saveMode()));
+    }
+    auto* work = find<FlatGrid>(window, "dtlDBZ");
+    work->setCellText(0, Works::Title, title);
+    work->setCellText(0, Works::Publication, journal);
+    work->setCellText(0, Works::Number, number);
+    work->setCurrentCell(0, Works::Content);
+    DirectDatabase db;
+    const int stored = db.count(QStringLiteral("t_art"));
+    window.OpenWorkContent(1);
+    QCOMPARE(opened, 0);
+    QCOMPARE(fixture.env.prompter.texts(), QStringList({message}));
+    QCOMPARE(db.count(QStringLiteral("t_art")), stored);
+    UnregisterWorkWindows();
+}
+
+void DossierTest::worksDateRuleStopsOneGrid() {
+    Fixture fixture;
+    Tfrm_grzl window;
+    fillValidDossier(window, QStringLiteral("张三"), QStringLiteral("350102198001011234"));
+    auto* articles = find<FlatGrid>(window, "dtlWZ");
+    const QList<QStringList> rows = {QStringLiteral("1|今年的文章|2026-12-01").split(u'|'),
+                                     QStringLiteral("2|明年的文章|2027-01-01").split(u'|'),
+                                     QStringLiteral("3|后面的文章|2020-01-01").split(u'|')};
+    for (const QStringList& values : rows) {
+        const int row = articles->appendRow();
+        articles->setCellText(row, Works::Index, values[0]);
+        articles->setCellText(row, Works::Title, values[1]);
+        articles->setCellText(row, Works::Publication, QStringLiteral("<<会计研究>>"));
+        articles->setCellText(row, Works::Date, values[2]);
+    }
+    // Without a journal the row is neither stored nor reported.
+    const int untitled = articles->appendRow();
+    articles->setCellText(untitled, Works::Index, QStringLiteral("4"));
+    articles->setCellText(untitled, Works::Title, QStringLiteral("无刊物"));
+    auto* books = find<FlatGrid>(window, "dtlZZ");
+    books->appendRow();
+    books->setCellText(0, Works::Index, QStringLiteral("1"));
+    books->setCellText(0, Works::Title, QStringLiteral("<<成本会计>>"));
+    books->setCellText(0, Works::Publication, QStringLiteral("出版社"));
+
+    QVERIFY(window.SaveDossier(window.saveMode()));
+    QCOMPARE(fixture.env.prompter.messages.size(), 1);
+    QCOMPARE(fixture.env.prompter.messages[0].text,
+             QStringLiteral("明年的文章\r这篇论文发表的时间不符要求，不能使用！！！"));
+    QCOMPARE(fixture.env.prompter.messages[0].caption, QStringLiteral("提示信息"));
+    QCOMPARE(fixture.env.prompter.messages[0].flags, 64);
+    DirectDatabase db;
+    QCOMPARE(db.rows(QStringLiteral(
+                 "select f_bj,f_subject from t_art where f_subject<>'' order by f_bj,f_index")),
+             QList<QVariantList>({{QStringLiteral("1"), QStringLiteral("代表作")},
+                                  {QStringLiteral("2"), QStringLiteral("今年的文章")},
+                                  {QStringLiteral("3"), QStringLiteral("<<成本会计>>")}}));
+}
+
+void DossierTest::deleteWorksRowAtOnce() {
+    Fixture fixture;
+    Tfrm_grzl window;
+    fillValidDossier(window, QStringLiteral("张三"), QStringLiteral("350102198001011234"));
+    auto* articles = find<FlatGrid>(window, "dtlWZ");
+    for (const char* title : {"第一篇", "第二篇"}) {
+        find<QPushButton>(window, "wzAdd")->click();
+        articles->setCellText(articles->rowCount() - 1, Works::Title, QString::fromUtf8(title));
+    }
+    QVERIFY(window.SaveDossier(window.saveMode()));
+    DirectDatabase db;
+    QCOMPARE(db.value(QStringLiteral("select count(*) from t_art where f_bj='2'")).toInt(), 2);
+    articles->setCurrentCell(0, Works::Title);
+    find<QPushButton>(window, "wzDel")->click();
+    QCOMPARE(articles->rowCount(), 1);
+    QCOMPARE(db.rows(QStringLiteral("select f_subject from t_art where f_bj='2'")),
+             QList<QVariantList>({{QStringLiteral("第二篇")}}));
 }
 
 QTEST_MAIN(DossierTest)
