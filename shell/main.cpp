@@ -2,6 +2,7 @@
 #include "SystemInfo.h"
 #include "WidgetPrompter.h"
 #include "WorkWindows.h"
+#include "frmEdit.h"
 #include "frmdataoutorin.h"
 #include "frmgrzl.h"
 #include "frmmain.h"
@@ -16,6 +17,7 @@ int main(int argc, char* argv[]) {
     SetPrompter(&prompter);
     RegisterWorkWindow(QStringLiteral("Tfrm_dataoutOrin"), &OpenModal<Tfrm_dataoutOrin>);
     RegisterWorkWindow(QStringLiteral("Tfrm_grzl"), &OpenModal<Tfrm_grzl>);
+    RegisterWorkWindow(QStringLiteral("Tfrm_Edit"), &OpenModal<Tfrm_Edit>);
 
     Tfrm_main mainWindow(QApplication::applicationDirPath());
     mainWindow.show();
