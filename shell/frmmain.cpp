@@ -45,6 +45,10 @@ Tfrm_main::Tfrm_main(const QString& programFolder, QWidget* parent) : QMainWindo
     setObjectName(QStringLiteral("frm_main"));
     setWindowTitle(QStringLiteral("Veltrano-申报端"));
     setFont(SongFont(9));
+    // Maximised; the size of the screen's work area also holds where no window manager
+    // maximises windows.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        resize(screen->availableSize());
     setWindowState(Qt::WindowMaximized);
     FormCreate(programFolder);
 }
@@ -90,7 +94,7 @@ void Tfrm_main::buildMenus() {
     QAction* firstsh = addCommandItem("dxBtnfirstsh", QStringLiteral("初级审核"), "firstsh",
                                       &Tfrm_main::dxBtnfirstshClick);
     QAction* special = addCommandItem("dxBtnspec", QStringLiteral("特殊审核"), "firstsh",
-                                   &Tfrm_main::dxBtnspecClick);
+                                      &Tfrm_main::dxBtnspecClick);
     QAction* mavin = addCommandItem("dxBtnmavin", QStringLiteral("专家审核"), "mavinsh",
                                     &Tfrm_main::dxBtnmavinClick);
     QAction* mavinhz = addCommandItem("dxBtnmavinhz", QStringLiteral("专家评审汇总"), "gather",
@@ -243,7 +247,9 @@ bool Tfrm_main::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool Tfrm_main::event(QEvent* event) {
-    if (event->type() == QEvent::WindowActivate && !activated_) {
+    // The first activation asks for the login year. A desktop without a window manager
+    // never activates the window, so its first showing counts as well.
+    if ((event->type() == QEvent::WindowActivate || event->type() == QEvent::Show) && !activated_) {
         activated_ = true;
         // The login runs once the activation itself has been handled.
         QTimer::singleShot(0, this, &Tfrm_main::FormActivate);
