@@ -45,14 +45,6 @@ const QString NativeFilter = QStringLiteral("系统默认文件(*.html)");
 
 enum ExportKind { DocxExport, RtfExport, NativeExport };
 
-QString bookHint() {
-    return QStringLiteral("提示：只贴入简介和目录");
-}
-
-QString workHint() {
-    return QStringLiteral("提示：贴入内容");
-}
-
 QFont defaultTextFont() {
     return QFont(QStringLiteral("Times New Roman"), 12);
 }
@@ -95,7 +87,7 @@ QString sizeText(double points) {
 Tfrm_Edit::Tfrm_Edit(QWidget* owner) : QDialog(owner), mode_(WindowMode) {
     setObjectName(QStringLiteral("frm_Edit"));
     setFont(SongFont(9));
-    resize(800, 600);
+    resize(980, 640);
     setSizeGripEnabled(true);
     setWindowFlag(Qt::WindowMaximizeButtonHint);
 
@@ -177,7 +169,7 @@ Tfrm_Edit::Tfrm_Edit(QWidget* owner) : QDialog(owner), mode_(WindowMode) {
     cmbFont->setToolTip(QStringLiteral("字体"));
     cmbFont->setEditable(false);
     cmbFont->setFontFilters(QFontComboBox::ScalableFonts);
-    cmbFont->setMaximumWidth(160);
+    cmbFont->setMaximumWidth(150);
     toolBar->addWidget(cmbFont);
 
     cmbFontSize = new QComboBox(toolBar);
@@ -232,8 +224,9 @@ Tfrm_Edit::Tfrm_Edit(QWidget* owner) : QDialog(owner), mode_(WindowMode) {
     lblMsg = new QLabel(this);
     lblMsg->setObjectName(QStringLiteral("lblMsg"));
     lblMsg->setStyleSheet(QStringLiteral("color: #c00000;"));
+    // A works grid hands its hint over with the row; it stays while the window is open.
     if (WindowMode == WindowModes::Dossier)
-        lblMsg->setText(CurrentWorkKind == QStringLiteral("3") ? bookHint() : workHint());
+        lblMsg->setText(WorkContentHint);
 
     edtText = new PasteEdit(this);
     edtText->setFont(defaultTextFont());

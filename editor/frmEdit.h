@@ -26,8 +26,8 @@ public:
     explicit Tfrm_Edit(QWidget* owner = nullptr);
     ~Tfrm_Edit() override;
 
-    // Puts the opener's hint into the hint line; in mode 0 the line starts with the hint for
-    // the kind of the work (books: only the summary and the contents).
+    // Puts the opener's hint into the hint line; in mode 0 the line starts with the hint the
+    // works grid left in WorkContentHint.
     void setHint(const QString& text);
 
     // Replaces the editor's text by the stored column of the mode's row; true when the row

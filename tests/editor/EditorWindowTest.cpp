@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
@@ -179,22 +180,25 @@ void EditorWindowTest::cleanup() {
 
 void EditorWindowTest::captionAndHint_data() {
     QTest::addColumn<int>("mode");
-    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("openerHint");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("hint");
-    QTest::newRow("article") << 0 << u"2"_s << u"文章内容"_s << u"提示：贴入内容"_s;
-    QTest::newRow("book") << 0 << u"3"_s << u"文章内容"_s << u"提示：只贴入简介和目录"_s;
-    QTest::newRow("recommendation")
-        << 4 << QString() << u"单位推荐意见表"_s << u"标题统一为：单位推荐意见"_s;
-    QTest::newRow("accounting case") << 30 << QString() << u"会计案例"_s << QString();
+    QTest::newRow("work: the grid's hint")
+        << 0 << u"提示：只贴入简介和目录"_s << u"文章内容"_s << u"提示：只贴入简介和目录"_s;
+    QTest::newRow("recommendation: its own hint")
+        << 4 << u"提示：贴入内容"_s << u"单位推荐意见表"_s << u"标题统一为：单位推荐意见"_s;
+    QTest::newRow("accounting case: no hint")
+        << 30 << u"提示：贴入内容"_s << u"会计案例"_s << QString();
 }
 
 void EditorWindowTest::captionAndHint() {
     QFETCH(int, mode);
-    QFETCH(QString, kind);
+    QFETCH(QString, openerHint);
     QFETCH(QString, caption);
     QFETCH(QString, hint);
-    selectMode(quint8(mode), u"6"_s, kind);
+    selectMode(quint8(mode), u"6"_s, u"3"_s);
+    WorkContentHint = openerHint;
+    const auto cleared = qScopeGuard([] { WorkContentHint.clear(); });
     const auto window = openEditor();
     QCOMPARE(window->windowTitle(), caption);
     QCOMPARE(Child<QLabel>(window.get(), u"lblMsg"_s)->text(), hint);
