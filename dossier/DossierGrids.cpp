@@ -9,13 +9,19 @@ using Kind = GridColumn::Kind;
 const QColor MoneyGreen(192, 220, 192);
 
 GridColumn hiddenText(const QString& name, const QString& caption) {
-    GridColumn column{name, caption};
+    GridColumn column;
+    column.name = name;
+    column.caption = caption;
     column.hidden = true;
     return column;
 }
 
 GridColumn column(const char* name, const QString& caption, Kind kind, int width) {
-    GridColumn result{QLatin1String(name), caption, kind, width};
+    GridColumn result;
+    result.name = QLatin1String(name);
+    result.caption = caption;
+    result.kind = kind;
+    result.width = width;
     return result;
 }
 
@@ -105,7 +111,7 @@ QList<GridColumn> RepresentativeWorkColumns() {
     author.pickList = {QStringLiteral("独著"), QStringLiteral("第一作者")};
     QList<GridColumn> columns =
         worksColumns("dbz", QStringLiteral("修改标记"),
-                     {column("dbzTitle", QStringLiteral("标题"), Kind::Text, 300),
+                     {column("dbzTitle", QStringLiteral("标题"), Kind::Text, 240),
                       column("dbzKWName", QStringLiteral("刊物名称"), Kind::Text, 190),
                       column("dbzKH", QStringLiteral("刊号（CN）"), Kind::Text, 130),
                       column("dbzFBDate", QStringLiteral("发表时间"), Kind::Date, 90), author,
@@ -120,7 +126,7 @@ QList<GridColumn> ArticleColumns() {
     GridColumn author = column("wzAuthor", QStringLiteral("著作方式"), Kind::PickList, 90);
     author.pickList = {QStringLiteral("独著"), QStringLiteral("第一作者")};
     return worksColumns("wz", QStringLiteral("是否修改"),
-                        {column("wzTitle", QStringLiteral("文章标题"), Kind::Text, 300),
+                        {column("wzTitle", QStringLiteral("文章标题"), Kind::Text, 240),
                          column("wzName", QStringLiteral("刊物名称"), Kind::Text, 190),
                          column("wzKH", QStringLiteral("刊号（CN）"), Kind::Text, 130),
                          column("wzFbDate", QStringLiteral("发表时间"), Kind::Date, 90), author,
@@ -133,7 +139,7 @@ QList<GridColumn> BookColumns() {
     author.pickList = {QStringLiteral("独著"), QStringLiteral("主编"), QStringLiteral("副主编"),
                        QStringLiteral("主要撰稿者"), QStringLiteral("第一作者")};
     return worksColumns("zz", QStringLiteral("修改标记"),
-                        {column("zzTitle", QStringLiteral("书名"), Kind::Text, 300),
+                        {column("zzTitle", QStringLiteral("书名"), Kind::Text, 240),
                          column("zzName", QStringLiteral("出版社"), Kind::Text, 190),
                          column("zzKH", QStringLiteral("书号（ISBN）"), Kind::Text, 130),
                          column("zzFbDate", QStringLiteral("发表时间"), Kind::Date, 90), author,

@@ -156,6 +156,9 @@ void Tfrm_grzl::buildUi() {
     buildPickListGrid();
     buildFindPanel();
     setTabOrderOfPanel();
+    // Enter moves on through the fields; no button of the window presses itself on Enter.
+    for (QPushButton* button : findChildren<QPushButton*>())
+        button->setAutoDefault(false);
 
     // Leaving the card box or the pass-certificate box for another control of this window;
     // a message box or another program taking the focus is no exit.
@@ -446,6 +449,7 @@ QWidget* Tfrm_grzl::buildWorks() {
         row->addWidget(title);
         row->addWidget(grid, 1);
         auto* buttons = new QVBoxLayout;
+        buttons->setContentsMargins(0, 0, 0, 0);
         buttons->setSpacing(2);
         for (QPushButton* button : {add, del}) {
             if (button) {
