@@ -96,7 +96,6 @@ public:
     int navState() const { return navState_; }
     const QStringList& fieldValues() const { return FieldValues; }
     TCustomRecordSet& applicantList() { return ApplicantList; }
-    QDialog* findWindow() const { return findWindow_; }
 
 public Q_SLOTS:
     void c_saveClick();

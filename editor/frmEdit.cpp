@@ -352,18 +352,23 @@ QByteArray Tfrm_Edit::content() const {
     return edtText->document()->toHtml().toUtf8();
 }
 
+bool Tfrm_Edit::openTargetRow(TDbConnect& connection, TAdoRecordData& data, const Target& target) {
+    OpenLocalDatabase(connection);
+    data.OpenCommand(connection, SelectSql(QStringLiteral("*"), target.table, target.condition));
+    if (data.IsEmpty())
+        return false;
+    data.First();
+    return true;
+}
+
 bool Tfrm_Edit::LoadContent() {
     edtText->clear();
     bool found = false;
     if (const std::optional<Target> target = contentTarget(false)) {
         try {
             TDbConnect connection;
-            OpenLocalDatabase(connection);
             TAdoRecordData data;
-            data.OpenCommand(connection,
-                             SelectSql(QStringLiteral("*"), target->table, target->condition));
-            if (!data.IsEmpty()) {
-                data.First();
+            if (openTargetRow(connection, data, *target)) {
                 setContent(data.FieldByName(target->column).AsBytes());
                 found = true;
             }
@@ -384,12 +389,8 @@ bool Tfrm_Edit::SaveContent() {
         const BusyCursor busy;
         try {
             TDbConnect connection;
-            OpenLocalDatabase(connection);
             TAdoRecordData data;
-            data.OpenCommand(connection,
-                             SelectSql(QStringLiteral("*"), target->table, target->condition));
-            if (!data.IsEmpty()) {
-                data.First();
+            if (openTargetRow(connection, data, *target)) {
                 data.Edit();
                 data.FieldByName(target->column).SetAsBytes(content());
                 data.Post();

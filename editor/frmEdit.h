@@ -13,6 +13,8 @@ class QFontComboBox;
 class QLabel;
 class QTextEdit;
 class QToolButton;
+class TAdoRecordData;
+class TDbConnect;
 
 // The formatted-text editor of the long texts stored with a dossier: the content of a work
 // (WindowMode 0, the row of CurrentId, CurrentWorkIndex and CurrentWorkKind in t_art), the
@@ -80,6 +82,9 @@ private:
         QString condition;
     };
     std::optional<Target> contentTarget(bool forSave) const;
+    // Opens the row that holds the text on the local database and makes it current;
+    // false when there is none. Raises DatabaseError.
+    static bool openTargetRow(TDbConnect& connection, TAdoRecordData& data, const Target& target);
     void setContent(const QByteArray& bytes);
     QByteArray content() const;
     void applySize(const QString& text);

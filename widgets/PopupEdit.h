@@ -15,7 +15,6 @@ public:
 
     // The widget shown in the popup panel; the panel takes ownership.
     void setPopupWidget(QWidget* widget, QSize size);
-    QWidget* popupWidget() const { return content_; }
     bool isPoppedUp() const;
 
 public Q_SLOTS:
